@@ -43,3 +43,8 @@ void HostSetLocalDate(int year, int month, int day);
 void HostResourceSet(WORD id, std::span<const BYTE> bytes);
 void HostResourceRemove(WORD id);
 void HostResourcesClear();
+
+// Registers the built book (lessons 1001..1139 and the index 32767) as
+// resources. Defined by the generated book library that host tests and
+// benchmarks link when the book is complete.
+void HostLoadBookResources();
