@@ -33,6 +33,8 @@ target_compile_options(moravel_win PRIVATE ${MORAVEL_WARNINGS})
 # The book as resources (target moravel_book_rc: an object library whose
 # .res joins the executables that need the book).
 include(cmake/Book.cmake OPTIONAL)
+# The pictures, drawn as text and turned into .bmp/.ico (target moravel_art).
+include(cmake/Art.cmake OPTIONAL)
 
 add_executable(Moravel5770 WIN32 "${CMAKE_SOURCE_DIR}/app/entry_win.cpp"
                "${CMAKE_SOURCE_DIR}/resources/moravel.rc")
@@ -42,7 +44,11 @@ if(TARGET moravel_book_rc)
 endif()
 target_link_options(Moravel5770 PRIVATE ${MORAVEL_STATIC_LINK} -municode -mwindows)
 set_target_properties(Moravel5770 PROPERTIES OUTPUT_NAME Moravel5770)
-target_include_directories(Moravel5770 PRIVATE "${CMAKE_SOURCE_DIR}/resources" "${CMAKE_BINARY_DIR}")
+target_include_directories(Moravel5770 PRIVATE "${CMAKE_SOURCE_DIR}/resources" "${CMAKE_BINARY_DIR}/art")
+if(TARGET moravel_art)
+  add_dependencies(Moravel5770 moravel_art)
+  target_compile_definitions(Moravel5770 PRIVATE MORAVEL_HAVE_ART)
+endif()
 
 # --- Tests under Wine --------------------------------------------------------
 enable_testing()
