@@ -1,54 +1,118 @@
-// The settings store (first cut: the number reader and the minimal load and
-// save that start-up needs; the full store replaces this).
+// The load of every setting at start and their save at exit.
 #include "app/settings.h"
 
 #include "app/app_state.h"
+#include "index/bookmarks.h"
+#include "platform/heap.h"
+#include "resources/resource_ids.h"
+#include "view/text_view.h"
 
-const WCHAR kProductKey[] = WTXT("Software\\Tessaline\\Moravel 5770 (English)");
-const WCHAR kDeveloperKey[] = WTXT("software\\Quillmark");
+namespace {
 
-int32_t ReadNumberAt(const WCHAR* keyPath, const WCHAR* name, int32_t fallback) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return fallback;
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof(value);
-    LSTATUS status = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(value)) return fallback;
-    return static_cast<int32_t>(value);
+constexpr int kFaceNameLength = kFaceNameUnits - 1;
+constexpr int kSearchStringLength = kSearchStringBytes - 1;
+constexpr bool kFreeViewRecord = true;
+
+// Only a completed load puts the user's settings in AppState, and only the
+// first save after it finds them there: a quit during the load, or a second
+// save once the view and the bookmarks are released, would store defaults and
+// empty lists over what the registry holds.
+enum class SettingsState { kNotLoaded, kLoading, kLoaded, kQuitting };
+SettingsState settingsState = SettingsState::kNotLoaded;
+
+void LoadFaceName() {
+    WCHAR* text = ReadText(WTXT("FontName"));
+    if (!text) return;
+    if (text[0] != 0) {
+        int length = 0;
+        while (length < kFaceNameLength && text[length] != 0) {
+            App.Font.faceName[length] = text[length];
+            ++length;
+        }
+        App.Font.faceName[length] = 0;
+    }
+    HeapBlockFree(text);
 }
 
-int32_t ReadNumber(const WCHAR* name, int32_t fallback) { return ReadNumberAt(kProductKey, name, fallback); }
-WCHAR* ReadText(const WCHAR*) { return nullptr; }
-void* ReadBytes(const WCHAR*) { return nullptr; }
-void* ReadBytesSized(const WCHAR*, void* fallback, DWORD*) { return fallback; }
-
-int WriteNumber(const WCHAR* name, int32_t value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kProductKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return 0;
-    LSTATUS status = RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                    sizeof(value));
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS;
+void LoadSearchString() {
+    auto* bytes = static_cast<const char*>(ReadBytes(WTXT("SearchString")));
+    if (!bytes) return;
+    if (bytes[0] != 0) {
+        int length = 0;
+        while (length < kSearchStringLength && bytes[length] != 0) {
+            App.SearchString[length] = bytes[length];
+            ++length;
+        }
+        App.SearchString[length] = 0;
+    }
+    HeapBlockFree(const_cast<char*>(bytes));
 }
-int WriteText(const WCHAR*, const WCHAR*) { return 0; }
-int WriteNarrowText(const WCHAR*, const char*) { return 0; }
-int WriteBytes(const WCHAR*, const void*, DWORD) { return 0; }
+
+int32_t LoadPointSize() {
+    int32_t size = ReadNumber(WTXT("FontSize"), 0);
+    return (size < 0 || size > kMaxPointSize) ? 0 : size;
+}
+
+// A lesson the book does not have cannot be reopened; the user's choice is
+// void, so today's lesson is chosen in its place.
+void LoadLesson() {
+    auto lesson = static_cast<LessonNumber>(ReadNumber(WTXT("Lesson"), 0));
+    if (lesson >= kFirstLesson && lesson <= kLastLesson) {
+        App.Lesson = lesson;
+        return;
+    }
+    App.Lesson = 0;
+    App.Flags &= ~AF_FIXED_LESSON;
+}
+
+void LoadIndexBitmaps() {
+    for (int i = 0; i < kIndexBitmapCount; ++i)
+        App.IndexBitmaps[i] = LoadBitmapW(App.Instance, MAKEINTRESOURCEW(IDB_INDEX_FIRST + i));
+}
+
+void DeleteIndexBitmaps() {
+    for (HBITMAP& bitmap : App.IndexBitmaps) {
+        if (bitmap) DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
+}
+
+void StoreSettings() {
+    if (App.SearchString[0] != 0) WriteNarrowText(WTXT("SearchString"), App.SearchString);
+    if (App.Font.faceName[0] != 0) WriteText(WTXT("FontName"), App.Font.faceName);
+    if (App.Font.pointSize != 0) WriteNumber(WTXT("FontSize"), App.Font.pointSize);
+    if (App.Font.fontAsciiBase != 0) WriteNumber(WTXT("FontAsciiBase"), App.Font.fontAsciiBase);
+    if (App.View) WriteNumber(WTXT("LastPosition"), App.View->topRow);
+    WriteNumber(WTXT("Flags"), static_cast<int32_t>(App.Flags));
+    if (App.Lesson != 0) WriteNumber(WTXT("Lesson"), App.Lesson);
+}
+
+}  // namespace
 
 void LoadSettings() {
+    settingsState = SettingsState::kLoading;
+    LoadFaceName();
+    LoadSearchString();
+    App.Font.pointSize = LoadPointSize();
     App.Font.fontAsciiBase = ReadNumber(WTXT("FontAsciiBase"), kDefaultFontAsciiBase);
+    App.LastPosition = static_cast<uint16_t>(ReadNumber(WTXT("LastPosition"), 0));
     App.Flags = static_cast<AppFlags>(ReadNumber(WTXT("Flags"), static_cast<int32_t>(kDefaultAppFlags)));
-    App.Lesson = static_cast<LessonNumber>(ReadNumber(WTXT("Lesson"), 0));
+    LoadLesson();
+    LoadIndexBitmaps();
+    LoadBookmarks();
+    if (settingsState == SettingsState::kLoading) settingsState = SettingsState::kLoaded;
 }
 
 void SaveSettingsAndQuit() {
-    WriteNumber(WTXT("Flags"), static_cast<int32_t>(App.Flags));
-    if (App.Lesson != 0) WriteNumber(WTXT("Lesson"), App.Lesson);
+    bool store = settingsState == SettingsState::kLoaded;
+    settingsState = SettingsState::kQuitting;
+    DeleteIndexBitmaps();
+    if (store) StoreSettings();
+    if (App.View) {
+        ReleaseTextView(App.View, kFreeViewRecord);
+        App.View = nullptr;
+    }
+    if (store) SaveBookmarks();
+    FreeBookmarks();
     PostQuitMessage(0);
 }
-
-void SaveWindowPlacement(HWND) {}
-void RestoreWindowPlacement(HWND, int) {}

@@ -7,3 +7,4 @@
 #include "platform/host/host_registry.h"
 #include "platform/host/host_user.h"
 #include "platform/host/host_gdi.h"
+#include "platform/host/host_window.h"

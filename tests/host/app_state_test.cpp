@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "app/settings.h"
 #include "platform/heap.h"
 
 TEST(AppFlags, DefaultWordHasTheNamedBits) {
@@ -56,6 +57,7 @@ TEST_F(AllocOrQuitTest, ReturnsABlockWhileMemoryLasts) {
 }
 
 TEST_F(AllocOrQuitTest, OutOfMemoryTellsTheUserSavesAndQuits) {
+    LoadSettings();  // only loaded settings are saved
     App.Flags = kDefaultAppFlags | AF_FIXED_LESSON;
     App.Lesson = 42;
     HostHeapFailAfter(0);
