@@ -32,6 +32,7 @@ endforeach()
 
 # The built book, as resources of the host double (target moravel_book).
 include(cmake/Book.cmake OPTIONAL)
+include(cmake/Art.cmake OPTIONAL)
 
 if(MORAVEL_TOOLS_ONLY)
   return()
