@@ -30,6 +30,7 @@ constexpr uint8_t kStyleBody = 0x81;       // plain, left, spacing
 constexpr uint8_t kStyleDateLine = 0xC1;   // plain, centred, spacing
 constexpr uint8_t kStyleHeading = 0xCC;    // large, bold (blue), centred, spacing
 constexpr uint8_t kStyleRule = 0xC7;       // rule, centred, spacing
+constexpr uint8_t kStyleSignature = 0x29;  // bold, right-aligned, no spacing
 
 // --- FormatByte --------------------------------------------------------------
 constexpr uint8_t kFormatIndentMask = 0x3F;   // 0..63 device units
