@@ -95,7 +95,8 @@ std::string OmerCount(int32_t count) {
     const int32_t weeks = count / kDaysInWeek, days = count % kDaysInWeek;
     if (weeks == 0) return text;
     text += std::string(", ") + kNumberWords[weeks] + (weeks == 1 ? " week" : " weeks");
-    if (days != 0) text += std::string(" and ") + kNumberWords[days] + (days == 1 ? " day" : " days");
+    if (days != 0)
+        text += std::string(" and ") + kNumberWords[days] + (days == 1 ? " day" : " days");
     return text;
 }
 
@@ -130,7 +131,8 @@ std::vector<std::string> CalendarMarks(int32_t day) {
     const Fast fasts[] = {
         {kTishrei, 3, 1, "Fast of Gedaliah", "Fast of Gedaliah, postponed from Shabbat"},
         {purimMonth, 13, -2, "Fast of Esther", "Fast of Esther, brought forward from Shabbat"},
-        {kNissan, 14, -2, "Fast of the Firstborn", "Fast of the Firstborn, brought forward from Shabbat"},
+        {kNissan, 14, -2, "Fast of the Firstborn",
+         "Fast of the Firstborn, brought forward from Shabbat"},
         {kTammuz, 17, 1, "Fast of the Seventeenth of Tammuz",
          "Fast of the Seventeenth of Tammuz, postponed from Shabbat"},
         {kAv, 9, 1, "Tisha B'Av", "Tisha B'Av, postponed from Shabbat"},

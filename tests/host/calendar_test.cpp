@@ -94,7 +94,8 @@ TEST(Calendar, HebrewYearShapes) {
         EXPECT_EQ(HebrewMonthLength(9, y.year), y.shortKislev ? 29 : 30);
         EXPECT_EQ(HebrewMonthLength(12, y.year), y.leap ? 30 : 29);
         int32_t sum = 0;
-        for (int32_t m = 1; m <= HebrewMonthsInYear(y.year); ++m) sum += HebrewMonthLength(m, y.year);
+        for (int32_t m = 1; m <= HebrewMonthsInYear(y.year); ++m)
+            sum += HebrewMonthLength(m, y.year);
         EXPECT_EQ(sum, y.length);
     }
     constexpr int32_t kFixedLengths[] = {0, 30, 29, 30, 29, 30, 29, 30, 0, 0, 29, 30, 0, 29};

@@ -101,7 +101,8 @@ TEST(CalendarMarks, LeapAndShortYears) {
 
 TEST(YearGlance, DayLines) {
     EXPECT_EQ(YearGlanceDayLine(DayFromGregorian(9, 19, 2009)),
-              "Shabbat, Tishrei 1, 5770 \xC2\xB7 September 19, 2009 \xC2\xB7 Rosh Hashanah, first day");
+              "Shabbat, Tishrei 1, 5770 \xC2\xB7 September 19, 2009 \xC2\xB7 "
+              "Rosh Hashanah, first day");
     EXPECT_EQ(YearGlanceDayLine(DayFromGregorian(9, 22, 2009)),
               "Tuesday, Tishrei 4, 5770 \xC2\xB7 September 22, 2009");
     EXPECT_EQ(YearGlanceDayLine(DayFromGregorian(12, 18, 2009)),

@@ -56,6 +56,16 @@ TEST(LessonForDay, CivilDaysFindTheirLessonInAnyYear) {
             << c.year << "-" << c.month << "-" << c.day;
 }
 
+// Days before the era have no true Hebrew date; they must not read outside
+// the table.
+TEST(LessonForDay, DaysBeforeTheEraStayInsideTheTable) {
+    for (int32_t day : {0, -1, -400, -146097, -1000000}) {
+        const LessonNumber lesson = LessonForDay(day);
+        EXPECT_TRUE(lesson == 0 || (lesson >= kFirstDatedLesson && lesson <= kLastDatedLesson))
+            << day;
+    }
+}
+
 class ChooseLessonTest : public ::testing::Test {
 protected:
     void SetUp() override {
