@@ -4,7 +4,8 @@
 //
 // MoveWindow also moves the window (its rectangle and normal position become
 // the given ones) and ShowWindow sets the placement's show command, so a
-// restore followed by a save reads back what was applied.
+// restore followed by a save reads back what was applied. HostResetAll does
+// not reach this double; tests that use it call HostWindowClear.
 #pragma once
 
 #include <vector>
