@@ -35,7 +35,7 @@ void LoadFaceName() {
 }
 
 void LoadSearchString() {
-    auto* bytes = static_cast<const char*>(ReadBytes(WTXT("SearchString")));
+    auto* bytes = static_cast<char*>(ReadBytes(WTXT("SearchString")));
     if (!bytes) return;
     if (bytes[0] != 0) {
         int length = 0;
@@ -45,7 +45,7 @@ void LoadSearchString() {
         }
         App.SearchString[length] = 0;
     }
-    HeapBlockFree(const_cast<char*>(bytes));
+    HeapBlockFree(bytes);
 }
 
 int32_t LoadPointSize() {
@@ -55,7 +55,7 @@ int32_t LoadPointSize() {
 
 // A lesson the book does not have cannot be reopened; the user's choice is
 // void, so today's lesson is chosen in its place.
-void LoadLesson() {
+void LoadCurrentLesson() {
     auto lesson = static_cast<LessonNumber>(ReadNumber(WTXT("Lesson"), 0));
     if (lesson >= kFirstLesson && lesson <= kLastLesson) {
         App.Lesson = lesson;
@@ -97,7 +97,7 @@ void LoadSettings() {
     App.Font.fontAsciiBase = ReadNumber(WTXT("FontAsciiBase"), kDefaultFontAsciiBase);
     App.LastPosition = static_cast<uint16_t>(ReadNumber(WTXT("LastPosition"), 0));
     App.Flags = static_cast<AppFlags>(ReadNumber(WTXT("Flags"), static_cast<int32_t>(kDefaultAppFlags)));
-    LoadLesson();
+    LoadCurrentLesson();
     LoadIndexBitmaps();
     LoadBookmarks();
     if (settingsState == SettingsState::kLoading) settingsState = SettingsState::kLoaded;
