@@ -3,6 +3,7 @@
 #include "view/layout.h"
 
 #include <climits>
+#include <cstddef>
 #include <cstring>
 
 #include "content/paragraph.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr char kSpace = ' ';
 constexpr char kHyphen = '-';
 // Line records hold text offsets in 16 bits.
-constexpr long kMaxTextOffset = 0xFFFF;
+constexpr std::ptrdiff_t kMaxTextOffset = 0xFFFF;
 
 struct FontMetrics {
     int height;
@@ -27,7 +28,7 @@ FontMetrics ReadMetrics(HDC dc) {
     return {metrics.tmHeight, metrics.tmMaxCharWidth};
 }
 
-uint16_t Unit16(long value) {
+uint16_t Unit16(std::ptrdiff_t value) {
     if (value < 0) return 0;
     return static_cast<uint16_t>(value > 0xFFFF ? 0xFFFF : value);
 }

@@ -1,6 +1,8 @@
 // Drawing a TextView's rows and its search highlight.
 #include "view/render.h"
 
+#include <cstddef>
+
 #include "content/paragraph.h"
 #include "view/wide_text.h"
 
@@ -161,7 +163,7 @@ int32_t DrawMatch(TextView* view) {
 }
 
 void DrawMatchSpan(TextView* view, const char* s, int count, int x, int y) {
-    long before = static_cast<long>((view->text + view->matchStart) - s);
+    std::ptrdiff_t before = (view->text + view->matchStart) - s;
     int offset = 0;
     if (before >= 0) {
         if (before > count) return;  // the match starts after this span
@@ -169,7 +171,7 @@ void DrawMatchSpan(TextView* view, const char* s, int count, int x, int y) {
         offset = TextExtent(view->dc, s, static_cast<int>(before)).cx;
         s += before;
     }
-    long toEnd = static_cast<long>((view->text + view->matchEnd) - s);
+    std::ptrdiff_t toEnd = (view->text + view->matchEnd) - s;
     if (toEnd < count) count = static_cast<int>(toEnd);
     if (count <= 0) return;
     SIZE size = TextExtent(view->dc, s, count);
