@@ -143,7 +143,7 @@ int32_t DrawMatch(TextView* view) {
     int room = first.room;
     for (const LineRecord* line = first.line; !IsTerminator(*line) && line->height <= room; ++line) {
         if (!IsRule(line->style) && view->matchEnd >= line->textOffset &&
-            view->matchStart <= line->textOffset + line->length) {
+            view->matchStart <= LineTextEnd(view, *line)) {
             if (KeyDiffers(current, line->style)) SelectStyleFont(view, line->style);
             current = line->style;
             const char* s = view->text + line->textOffset;
@@ -160,6 +160,15 @@ int32_t DrawMatch(TextView* view) {
     }
     if (kept) SelectObject(view->dc, kept);
     return 0;
+}
+
+int LineTextEnd(const TextView* view, const LineRecord& line) {
+    int end = line.textOffset + line.length;
+    if (line.hang && view->text) {
+        const char* word = view->text + line.textOffset;
+        end += static_cast<int>(SkipSpaces(word + WordLength(word)) - word);
+    }
+    return end;
 }
 
 void DrawMatchSpan(TextView* view, const char* s, int count, int x, int y) {

@@ -30,6 +30,11 @@ int32_t DrawMatch(TextView* view);
 // at (x, y), that lies in the view's match.
 void DrawMatchSpan(TextView* view, const char* s, int count, int x, int y);
 
+// Offset just past the last character the line shows. On the first line of a
+// hanging paragraph, length counts only the characters after the first word
+// and its spaces, which come on top.
+int LineTextEnd(const TextView* view, const LineRecord& line);
+
 // DrawTextBox with the given text and background colours, restoring the
 // device's colours afterwards.
 void DrawColouredTextBox(HDC dc, const char* bytes, int n, int x, int y, int w, int h,

@@ -24,7 +24,7 @@ int32_t ScrollToOffset(TextView* view, int offset) {
     if (!view || !view->lines) return 0;
     int row = 0;
     for (const LineRecord* line = view->lines; !IsTerminator(*line); ++line) {
-        if (line->textOffset <= offset && offset <= line->textOffset + line->length) {
+        if (line->textOffset <= offset && offset <= LineTextEnd(view, *line)) {
             view->topRow = static_cast<uint16_t>(row < view->maxTopRow ? row : view->maxTopRow);
             return 1;
         }

@@ -18,6 +18,6 @@ constexpr int32_t kScrollNotDrawn = 3;     // topRow moved; no redraw asked
 int32_t ScrollView(TextView* view, int delta, bool redraw, bool stopAtEnd);
 
 // Brings the first line (rules included) whose text span holds `offset`
-// (textOffset <= offset <= textOffset + length) to the top, or maxTopRow when
+// (textOffset <= offset <= LineTextEnd) to the top, or maxTopRow when
 // that is smaller: 1. 0, topRow unchanged, when no line holds it.
 int32_t ScrollToOffset(TextView* view, int offset);

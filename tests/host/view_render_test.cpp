@@ -244,6 +244,22 @@ TEST_F(RenderTest, MatchInAHangingWordAndOutsideTheRowsDrawn) {
     EXPECT_EQ(TextsDrawn().size(), 2u);
 }
 
+TEST_F(RenderTest, MatchAtTheEndOfAHangingFirstLineIsHighlighted) {
+    // The line's length counts only "aaaa bbbb"; the match lies past
+    // textOffset + length but inside what the line shows.
+    Make(100, 300);
+    ASSERT_EQ(Lay({{0x81, 0x40, "1. aaaa bbbb cccc"}}), kLayoutDone);
+    view->matchStart = 12;  // the last "bb" of "bbbb"
+    view->matchEnd = 14;
+    HostClearDrawCalls(dc);
+    RenderView(view, false);
+    std::vector<HostDrawCall> texts = Texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[3].text, u"bb");
+    ExpectBox(texts[3].box, 24 + 52, 20, 24 + 52 + 16, 20 + kPlainHeight);
+    EXPECT_EQ(texts[3].backColour, kMatchBackground);
+}
+
 TEST_F(RenderTest, MissingPartsDrawNothing) {
     EXPECT_EQ(RenderView(nullptr, true), kViewMissing);
     EXPECT_EQ(DrawMatch(nullptr), kViewMissing);

@@ -49,7 +49,9 @@ TEST_F(ScrollTest, ScrollViewClampsAndRedraws) {
         EXPECT_EQ(view->topRow, c.newTopRow);
         bool drawn = !HostDrawCalls(dc).empty();
         EXPECT_EQ(drawn, c.newTopRow != c.topRow);
-        if (drawn) EXPECT_EQ(HostDrawCalls(dc)[0].kind, HostDrawKind::Fill);  // erased first
+        if (drawn) {
+            EXPECT_EQ(HostDrawCalls(dc)[0].kind, HostDrawKind::Fill);  // erased first
+        }
     }
 }
 
@@ -90,6 +92,16 @@ TEST_F(ScrollTest, ScrollToOffsetBringsTheLineHoldingItToTheTop) {
         EXPECT_EQ(view->topRow, c.topRow);
     }
     EXPECT_EQ(ScrollToOffset(nullptr, 2), 0);
+}
+
+TEST_F(ScrollTest, OffsetLateInAHangingFirstLineFindsThatLine) {
+    // "1. aaaa bbbb" is one line whose length counts only "aaaa bbbb".
+    Make(200, 20);
+    ASSERT_EQ(Lay({{0x81, 0, "zz"}, {0x81, 0x40, "1. aaaa bbbb"}, {0x81, 0, "yy"}}), kLayoutDone);
+    ASSERT_EQ(view->maxTopRow, 4);
+    view->topRow = 0;
+    EXPECT_EQ(ScrollToOffset(view, 5 + 10), 1);  // the third "b"
+    EXPECT_EQ(view->topRow, 2);
 }
 
 }  // namespace
