@@ -29,6 +29,8 @@ WORD ResourceId(HRSRC handle) { return static_cast<WORD>(reinterpret_cast<uintpt
 int HostDayOfWeek(int y, int m, int d) {
     // Sakamoto's method; 0 = Sunday.
     static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    // Tests may set dates no real clock gives (month 0 or 13); any weekday will do.
+    if (m < 1 || m > 12) return 0;
     if (m < 3) y -= 1;
     return (y + y / 4 - y / 100 + y / 400 + offsets[m - 1] + d) % 7;
 }
