@@ -1,6 +1,7 @@
 // PalmDoc decompression: one pass over the compressed bytes into an output
-// allocated once at its final size. Every step checks its bounds first, so
-// no input can make it read or write outside its two buffers.
+// allocated once at its final size. No input makes it read or write outside
+// its two buffers: far from their ends no step can reach them, and near
+// their ends every step checks what it reads and cuts what it writes.
 #include "content/decompress.h"
 
 #include <cstddef>
@@ -14,15 +15,31 @@
 
 namespace {
 
-// A step may move whole 8-byte words when this much output room is left;
-// the bytes it writes past its own end are overwritten by the next steps.
 constexpr size_t kWord = 8;
-constexpr size_t kFastCopyRoom = 2 * kWord;
 
 inline void CopyWord(uint8_t* to, const uint8_t* from) {
     uint64_t word;
     std::memcpy(&word, from, kWord);
     std::memcpy(to, &word, kWord);
+}
+
+// A step produces at most 10 bytes and reads at most 9. While at least this
+// much room is left on both sides, no step needs its bounds checked.
+constexpr size_t kFastOutputRoom = 2 * kWord;
+constexpr size_t kFastSourceLeft = 1 + kWord;
+static_assert(kFastOutputRoom >= static_cast<size_t>(kCopyMaxCount) && kFastSourceLeft >= 1 + kLiteralRunMax);
+
+// Copies `count` bytes from `distance` back, as a byte-at-a-time forward
+// copy would: whole words when the source is at least a word behind, since
+// each word then reads only bytes that are already final.
+inline void CopyBack(uint8_t* o, size_t distance, size_t count) {
+    const uint8_t* from = o - distance;
+    if (distance >= kWord) {
+        CopyWord(o, from);
+        CopyWord(o + kWord, from + kWord);
+    } else {
+        for (size_t i = 0; i < count; ++i) o[i] = from[i];
+    }
 }
 
 // Decodes into out[0, outLength) and returns the number of bytes produced;
@@ -33,6 +50,35 @@ size_t DecodeStream(const uint8_t* source, size_t sourceLength, uint8_t* out, si
     uint8_t* o = out;
     uint8_t* const end = out + outLength;
 
+    // Far from both ends: only a copy's distance needs checking. Bytes a
+    // step writes past its own end are overwritten by the steps after it.
+    while (static_cast<size_t>(end - o) >= kFastOutputRoom &&
+           static_cast<size_t>(sourceEnd - s) >= kFastSourceLeft) {
+        const unsigned c = *s++;
+        if (c >= kCopyFirst && c < kSpacePairFirst) {
+            const unsigned v = (c << 8) | *s++;
+            const size_t distance = (v >> kCopyDistanceShift) & kCopyDistanceMask;
+            const size_t count = (v & kCopyCountMask) + kCopyMinCount;
+            if (distance == 0 || distance > static_cast<size_t>(o - out)) return static_cast<size_t>(o - out);
+            CopyBack(o, distance, count);
+            o += count;
+        } else if (c >= kLiteralRunFirst && c <= kLiteralRunLast) {
+            CopyWord(o, s);
+            o += c;
+            s += c;
+        } else {
+            // A byte standing for itself, or a space pair, without a branch
+            // between them: the second byte is written either way and kept
+            // only for a pair.
+            const bool pair = c >= kSpacePairFirst;
+            o[0] = pair ? ' ' : static_cast<uint8_t>(c);
+            o[1] = static_cast<uint8_t>(c ^ kSpacePairFlip);
+            o += 1 + pair;
+        }
+    }
+
+    // Near an end: every step is cut at the text length, and must find the
+    // compressed bytes it still needs.
     while (o < end && s < sourceEnd) {
         const unsigned c = *s++;
         const size_t room = static_cast<size_t>(end - o);
@@ -41,16 +87,9 @@ size_t DecodeStream(const uint8_t* source, size_t sourceLength, uint8_t* out, si
                 *o++ = static_cast<uint8_t>(c);
                 continue;
             }
-            const size_t left = static_cast<size_t>(sourceEnd - s);
-            if (room >= kWord && left >= kWord) {
-                CopyWord(o, s);
-                o += c;
-                s += c;
-                continue;
-            }
             // Only the bytes the output still takes must be there.
             const size_t take = c < room ? c : room;
-            if (take > left) break;
+            if (take > static_cast<size_t>(sourceEnd - s)) break;
             std::memcpy(o, s, take);
             o += take;
             s += take;
@@ -60,21 +99,9 @@ size_t DecodeStream(const uint8_t* source, size_t sourceLength, uint8_t* out, si
             const size_t distance = (v >> kCopyDistanceShift) & kCopyDistanceMask;
             size_t count = (v & kCopyCountMask) + kCopyMinCount;
             if (distance == 0 || distance > static_cast<size_t>(o - out)) break;
-            const uint8_t* from = o - distance;
-            if (distance >= kWord && room >= kFastCopyRoom) {
-                // Each word reads only bytes that are already final.
-                CopyWord(o, from);
-                CopyWord(o + kWord, from + kWord);
-                o += count;
-                continue;
-            }
             if (count > room) count = room;
-            if (distance >= count) {
-                std::memcpy(o, from, count);
-            } else {
-                // An overlapping copy repeats the bytes it is producing.
-                for (size_t i = 0; i < count; ++i) o[i] = from[i];
-            }
+            const uint8_t* from = o - distance;
+            for (size_t i = 0; i < count; ++i) o[i] = from[i];
             o += count;
         } else {
             *o++ = ' ';
