@@ -29,6 +29,17 @@ constexpr size_t kFastOutputRoom = 2 * kWord;
 constexpr size_t kFastSourceLeft = 1 + kWord;
 static_assert(kFastOutputRoom >= static_cast<size_t>(kCopyMaxCount) && kFastSourceLeft >= 1 + kLiteralRunMax);
 
+// Copies `count` bytes from `distance` back: in one move when the source
+// ends before the copy starts, else byte by byte, so that an overlapping
+// copy repeats the bytes it is producing.
+inline void CopyShort(uint8_t* o, const uint8_t* from, size_t distance, size_t count) {
+    if (distance >= count) {
+        std::memcpy(o, from, count);
+    } else {
+        for (size_t i = 0; i < count; ++i) o[i] = from[i];
+    }
+}
+
 // Copies `count` bytes from `distance` back, as a byte-at-a-time forward
 // copy would: whole words when the source is at least a word behind, since
 // each word then reads only bytes that are already final.
@@ -38,7 +49,7 @@ inline void CopyBack(uint8_t* o, size_t distance, size_t count) {
         CopyWord(o, from);
         CopyWord(o + kWord, from + kWord);
     } else {
-        for (size_t i = 0; i < count; ++i) o[i] = from[i];
+        CopyShort(o, from, distance, count);
     }
 }
 
@@ -100,8 +111,7 @@ size_t DecodeStream(const uint8_t* source, size_t sourceLength, uint8_t* out, si
             size_t count = (v & kCopyCountMask) + kCopyMinCount;
             if (distance == 0 || distance > static_cast<size_t>(o - out)) break;
             if (count > room) count = room;
-            const uint8_t* from = o - distance;
-            for (size_t i = 0; i < count; ++i) o[i] = from[i];
+            CopyShort(o, o - distance, distance, count);
             o += count;
         } else {
             *o++ = ' ';

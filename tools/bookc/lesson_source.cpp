@@ -108,7 +108,7 @@ bool ParseLessonSource(const SourceFile& file, LessonSource* lesson, Diagnostic*
             if (inParagraph) return fail("a tag line inside a paragraph (a blank line must come before it)");
             SourceParagraph paragraph{kBodyForm, "", lineNumber};
             if (!ApplyTagWords(line.substr(kTagPrefix.size()), &paragraph.form, &message)) return fail(message);
-            if (paragraph.form.continues) paragraph.text = " ";
+            if (paragraph.form.continues) paragraph.text.assign(1, ' ');
             lesson->paragraphs.push_back(std::move(paragraph));
             inParagraph = true;
             hasTextLine = false;

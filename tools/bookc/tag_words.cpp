@@ -91,7 +91,7 @@ bool ApplyWord(std::string_view word, ParagraphForm* form, std::string* message)
     } else if (StartsWith(word, "len")) {
         if (!ParseArgument(word, 3, false, 0, 255, &value)) return malformed("len=0 to 255");
         if (!IsRule(form->style)) {
-            *message = "'" + std::string(word) + "' gives a rule's length; the paragraph is not a rule";
+            message->assign(1, '\'').append(word).append("' gives a rule's length; the paragraph is not a rule");
             return false;
         }
         form->format = static_cast<uint8_t>(value);
