@@ -12,7 +12,10 @@
 
 namespace {
 
-constexpr int kHashBits = 15;
+// The hash table grows with the text up to this many bits; its size changes
+// only how many positions share a chain, never which copy is found.
+constexpr int kMaxHashBits = 15;
+constexpr int kMinHashBits = 8;
 constexpr uint32_t kNoPosition = UINT32_MAX;
 
 // Cost in compressed bytes of each kind of step.
@@ -33,9 +36,9 @@ struct Match {
     uint16_t distance;  // 1..2047 when length is not 0
 };
 
-uint32_t Hash3(const uint8_t* p) {
+uint32_t Hash3(const uint8_t* p, int bits) {
     const uint32_t v = static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
-    return (v * 2654435761u) >> (32 - kHashBits);
+    return (v * 2654435761u) >> (32 - bits);
 }
 
 // The longest copy available at every position, found through chains of
@@ -44,11 +47,13 @@ std::vector<Match> FindLongestCopies(std::span<const uint8_t> text) {
     const size_t n = text.size();
     std::vector<Match> matches(n, Match{0, 0});
     if (n < static_cast<size_t>(kCopyMinCount)) return matches;
-    std::vector<uint32_t> head(size_t{1} << kHashBits, kNoPosition);
+    int bits = kMinHashBits;
+    while (bits < kMaxHashBits && (size_t{1} << bits) < n) ++bits;
+    std::vector<uint32_t> head(size_t{1} << bits, kNoPosition);
     std::vector<uint32_t> previous(n, kNoPosition);
     const uint8_t* t = text.data();
     for (size_t i = 0; i + kCopyMinCount <= n; ++i) {
-        const uint32_t h = Hash3(t + i);
+        const uint32_t h = Hash3(t + i, bits);
         const size_t maxLength = std::min<size_t>(kCopyMaxCount, n - i);
         size_t best = 0;
         size_t bestDistance = 0;
@@ -59,6 +64,8 @@ std::vector<Match> FindLongestCopies(std::span<const uint8_t> text) {
             if (best > 0 && t[p + best] != t[i + best]) continue;
             size_t length = 0;
             while (length < maxLength && t[p + length] == t[i + length]) ++length;
+            // The nearest position of the greatest length wins, whatever
+            // else shares its chain.
             if (length > best) {
                 best = length;
                 bestDistance = i - p;
