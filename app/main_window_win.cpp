@@ -2,9 +2,19 @@
 #include "app/main_window_win.h"
 
 #include "app/app_state.h"
+#include "app/navigation.h"
 #include "app/settings.h"
-#include "app/viewport_win.h"
+#include "app/viewport.h"
+#include "dialogs/about_win.h"
+#include "dialogs/font_dialog_win.h"
+#include "dialogs/update.h"
+#include "index/bookmarks.h"
+#include "index/index_dialog_win.h"
+#include "output/clipboard.h"
+#include "output/print_win.h"
 #include "resources/resource_ids.h"
+#include "view/search.h"
+#include "view/search_win.h"
 
 namespace {
 
@@ -29,27 +39,70 @@ HWND CreateToolbar(HWND window) {
                            kToolbarImageSize, sizeof(TBBUTTON));
 }
 
+void ShowAbout(HWND window) {
+    DialogBoxParamW(App.Instance, MAKEINTRESOURCEW(IDD_ABOUT), window, AboutDialogProc, 0);
+}
+
+void ShowIndex(HWND window) {
+    LessonNumber current = App.Lesson;
+    LessonNumber chosen = ShowIndexDialog(App.Instance, App.MainWindow, current, &App.Font);
+    if (chosen != 0 && chosen != current) GoToLesson(window, chosen);
+}
+
+void ChooseFont(HWND window) {
+    INT_PTR result = DialogBoxParamW(App.Instance, MAKEINTRESOURCEW(IDD_FONT), window,
+                                     FontDialogProc, reinterpret_cast<LPARAM>(&App.Font));
+    if (result == IDOK) SetViewFont(App.View, &App.Font);
+}
+
 }  // namespace
 
 int DoCommand(HWND window, WPARAM wParam) {
     switch (LOWORD(wParam)) {
+        case CMD_INDEX:
+        case CMD_CHOOSE_ARTICLE:
+            ShowIndex(window);
+            return 0;
+        case CMD_TODAY:
+            GoToLesson(window, 0);
+            return 0;
+        case CMD_NEXT:
+            NextLesson(window);
+            return 0;
+        case CMD_PREVIOUS:
+            PreviousLesson(window);
+            return 0;
+        case CMD_SEARCH:
+            DialogBoxParamW(App.Instance, MAKEINTRESOURCEW(IDD_SEARCH), App.MainWindow,
+                            SearchDialogProc, 0);
+            return 0;
+        case CMD_SEARCH_AGAIN:
+            SearchAgain(App.MainWindow);
+            return 0;
+        case CMD_BOOKMARK:
+            ToggleBookmark(IsBookmarked());
+            RefreshBookmarkCheck(window);
+            return 0;
+        case CMD_CHECK_UPDATES:
+            CheckForUpdates(App.MainWindow);
+            return 0;
+        case CMD_ABOUT:
+            ShowAbout(window);
+            return 0;
         case CMD_EXIT:
             DestroyWindow(window);
             return 0;
-        case CMD_TODAY:
-        case CMD_NEXT:
-        case CMD_PREVIOUS:
-        case CMD_INDEX:
-        case CMD_CHOOSE_ARTICLE:
-        case CMD_SEARCH:
-        case CMD_SEARCH_AGAIN:
-        case CMD_BOOKMARK:
-        case CMD_CHECK_UPDATES:
-        case CMD_ABOUT:
         case CMD_FONT:
+            ChooseFont(window);
+            return 0;
         case CMD_COPY:
+            CopyLessonText(App.View, false);
+            return 0;
         case CMD_PRINT:
+            PrintLesson(App.View);
+            return 0;
         case CMD_APPEND:
+            CopyLessonText(App.View, true);
             return 0;
         default:
             return 1;
@@ -62,16 +115,36 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             App.MainWindow = window;
             App.Toolbar = CreateToolbar(window);
             CreateMainView(window);
+            RefreshBookmarkCheck(window);
             return 0;
         case WM_DESTROY:
+            if (App.View && App.View->dc) ReleaseDC(window, App.View->dc);
             if (App.Toolbar) DestroyWindow(App.Toolbar);
             App.Toolbar = nullptr;
             SaveWindowPlacement(window);
             SaveSettingsAndQuit();
             return 0;
+        case WM_SIZE:
+            ResizeMainView(window, lParam);
+            return 0;
+        case WM_PAINT:
+            PaintMainWindow(reinterpret_cast<HDC>(wParam), window, kPaintOnMessage);
+            return 0;
+        case WM_HELP:
+            ShowAbout(window);
+            return 0;
+        case WM_KEYDOWN:
+            return HandleKey(window, wParam);
         case WM_COMMAND:
             if (DoCommand(window, wParam) == 0) return 0;
             return DefWindowProcW(window, message, wParam, lParam);
+        case WM_VSCROLL:
+            return HandleScrollBar(window, wParam, lParam);
+        case WM_LBUTTONDOWN:
+            if (App.View) ClickScroll(window, App.View, LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            return HandleWheel(window, wParam);
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -8,3 +8,4 @@
 #include "platform/host/host_user.h"
 #include "platform/host/host_gdi.h"
 #include "platform/host/host_window.h"
+#include "platform/host/host_paint.h"

@@ -1,0 +1,10 @@
+// The font dialog (first cut: its resource is not in yet, so it never opens).
+#include "dialogs/font_dialog_win.h"
+
+INT_PTR CALLBACK FontDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}

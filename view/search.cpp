@@ -1,0 +1,4 @@
+// Searching the book (first cut: not in yet).
+#include "view/search.h"
+
+int SearchAgain(HWND) { return 0; }
