@@ -149,7 +149,10 @@ int HandleKey(HWND window, WPARAM key) {
             return 0;
         }
         case VK_END:
-            if (view) ScrollBy(window, view->maxTopRow);
+            // To the last screenful from wherever the view stands; a step of
+            // maxTopRow rows from a row below the top would overshoot it and
+            // leave the screen mostly empty.
+            if (view) ScrollBy(window, view->maxTopRow - view->topRow);
             return 0;
         case VK_HOME:
             if (view) ScrollBy(window, -static_cast<int>(view->topRow));
