@@ -4,8 +4,9 @@
 //       Compiles SOURCE_DIR (book.txt and lessons/lesson-NNN.txt) into the
 //       lesson resources and the index. --cpp writes the host build's C++
 //       source; --rc writes the resource files, book.rc and the manifest of
-//       decoded texts. A fault stops it with "file:line: message" (line 0:
-//       the file as a whole) and exit status 1.
+//       decoded texts; with neither, the book is only checked. A fault stops
+//       it with "file:line: message" (line 0: the file as a whole) and exit
+//       status 1.
 //   bookc dump RESOURCE_DIR OUT_DIR [--partial]
 //       Decodes the resource files that --rc wrote back into the source form.
 //
