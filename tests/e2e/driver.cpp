@@ -170,6 +170,182 @@ void PressKey(WORD virtualKey, bool control, bool alt, bool shift) {
     Sleep(100);
 }
 
+bool GetValue(const wchar_t* keyPath, const wchar_t* name, DWORD* type, std::vector<BYTE>* data) {
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, keyPath, name, RRF_RT_ANY | RRF_NOEXPAND, type, nullptr,
+                     &size) != ERROR_SUCCESS)
+        return false;
+    data->assign(size, 0);
+    return RegGetValueW(HKEY_CURRENT_USER, keyPath, name, RRF_RT_ANY | RRF_NOEXPAND, type,
+                        size ? data->data() : nullptr, &size) == ERROR_SUCCESS;
+}
+
+std::vector<std::wstring> ValueNames(const wchar_t* keyPath) {
+    std::vector<std::wstring> names;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD length = 256;
+        if (RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+bool BringToFront(HWND window) {
+    double deadline = NowMs() + 3000;
+    while (NowMs() < deadline) {
+        SetForegroundWindow(window);
+        if (GetForegroundWindow() == window) {
+            Sleep(100);  // let the activation messages settle before input arrives
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+void ClickAt(HWND window, int x, int y) {
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void TurnWheel(HWND window, int delta) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))),
+                 MAKELPARAM(centre.x, centre.y));
+}
+
+HWND WaitForMessageBox(DWORD processId, DWORD milliseconds) {
+    double deadline = NowMs() + milliseconds;
+    do {
+        for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            if (owner == processId && IsWindowVisible(box)) return box;
+        }
+        Sleep(20);
+    } while (NowMs() < deadline);
+    return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
+         child = FindWindowExW(box, child, L"Static", nullptr)) {
+        wchar_t part[512] = {};
+        if (GetWindowTextW(child, part, 512) == 0) continue;
+        if (!text.empty()) text += L"\n";
+        text += part;
+    }
+    return text;
+}
+
+void AnswerMessageBox(HWND box, int buttonId) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+Screenshot CaptureScreen(RECT area) {
+    Screenshot shot;
+    shot.width = area.right - area.left;
+    shot.height = area.bottom - area.top;
+    if (shot.width <= 0 || shot.height <= 0) return Screenshot{};
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, shot.width, shot.height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const DWORD* source = static_cast<const DWORD*>(bits);
+        shot.pixels.assign(source, source + static_cast<size_t>(shot.width) * shot.height);
+        for (DWORD& pixel : shot.pixels) pixel &= 0xFFFFFF;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (shot.pixels.empty()) return Screenshot{};
+    return shot;
+}
+
+bool SaveBitmap(const Screenshot& shot, const std::wstring& path) {
+    if (shot.pixels.empty()) return false;
+    const DWORD rowBytes = (static_cast<DWORD>(shot.width) * 3 + 3) & ~3u;
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(shot.height);
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER header = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + imageBytes;
+    header.biSize = sizeof(header);
+    header.biWidth = shot.width;
+    header.biHeight = shot.height;  // bottom-up, as BMP readers expect
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = imageBytes;
+    std::vector<BYTE> image(imageBytes, 0);
+    for (int y = 0; y < shot.height; ++y) {
+        BYTE* row = image.data() + static_cast<size_t>(shot.height - 1 - y) * rowBytes;
+        for (int x = 0; x < shot.width; ++x) {
+            DWORD pixel = shot.pixels[static_cast<size_t>(y) * shot.width + x];
+            row[3 * x] = static_cast<BYTE>(pixel);
+            row[3 * x + 1] = static_cast<BYTE>(pixel >> 8);
+            row[3 * x + 2] = static_cast<BYTE>(pixel >> 16);
+        }
+    }
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
+              WriteFile(out, &header, sizeof(header), &written, nullptr) &&
+              WriteFile(out, image.data(), imageBytes, &written, nullptr);
+    CloseHandle(out);
+    return ok;
+}
+
+bool SameImage(const Screenshot& a, const Screenshot& b) {
+    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
+Screenshot CaptureStillWindow(HWND window, DWORD milliseconds) {
+    constexpr DWORD kSettleMs = 150;
+    double deadline = NowMs() + milliseconds;
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    Screenshot last = CaptureScreen(rect);
+    while (NowMs() < deadline) {
+        Sleep(kSettleMs);
+        GetWindowRect(window, &rect);
+        Screenshot now = CaptureScreen(rect);
+        if (SameImage(now, last)) return now;
+        last = now;
+    }
+    return last;
+}
+
+long CloseWithKeys(Reader* reader) {
+    PressKey(VK_F4, false, true);
+    long code = WaitForExit(reader, 10000);
+    if (code == -999) KillReader(reader);
+    return code;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::printf("usage: e2e_driver CASE [ARGS...] | all | list\n");
