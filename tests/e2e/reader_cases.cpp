@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "resources/resource_ids.h"
@@ -333,6 +334,332 @@ E2E_CASE(today_keys_clear_fixed_lesson) {
         CheckEqual(Stored(L"Lesson"), 4, "Lesson stored at exit");
         Check(!StoredFixedBit(), "AF_FIXED_LESSON is cleared");
         CheckEqual(Stored(L"LastPosition"), 0, "today's lesson opens at its first row");
+    }
+    return true;
+}
+
+namespace {
+
+// One command posted to the reader, and the question it should raise.
+struct CommandStep {
+    WPARAM command;
+    bool asks;   // the "Remove Bookmark?" box appears
+    int answer;  // the button pressed when it does
+};
+
+struct BookmarkCase {
+    const char* what;
+    std::vector<BYTE> stored;  // the Bookmarks value before the start; empty: none
+    DWORD lesson;
+    std::vector<CommandStep> steps;
+    std::vector<BYTE> expected;
+    DWORD expectedLesson;
+};
+
+const wchar_t kRemoveQuestion[] = L"Remove Bookmark?\n\nCancel - Don't ask again";
+
+// Waits for the removal question, checks its words and answers it.
+void AnswerRemoval(const Reader& reader, int answer) {
+    HWND box = WaitForMessageBox(reader.process.dwProcessId, 5000);
+    if (!Check(box != nullptr, "the removal question appears")) return;
+    wchar_t caption[64] = {};
+    GetWindowTextW(box, caption, 64);
+    CheckText(caption, L"Bookmark", "question caption");
+    CheckText(MessageBoxText(box), kRemoveQuestion, "question text");
+    for (int button : {IDYES, IDNO, IDCANCEL})
+        Check(GetDlgItem(box, button) != nullptr, "Yes, No and Cancel buttons");
+    AnswerMessageBox(box, answer);
+    for (double deadline = NowMs() + 3000; IsWindow(box) && NowMs() < deadline;) Sleep(20);
+    Check(!IsWindow(box), "the answer closes the question");
+}
+
+std::string Hex(const std::vector<BYTE>& bytes) {
+    std::string text;
+    char part[4];
+    for (BYTE b : bytes) {
+        std::snprintf(part, sizeof(part), "%02X ", b);
+        text += part;
+    }
+    return text;
+}
+
+}  // namespace
+
+E2E_CASE(bookmarks_follow_command_and_moves) {
+    constexpr WPARAM kMark = CMD_BOOKMARK, kNext = CMD_NEXT, kPrevious = CMD_PREVIOUS;
+    const BookmarkCase cases[] = {
+        {"bookmark 4, then move on", {}, 4, {{kMark, false, 0}, {kNext, false, 0}}, {4, 0, 0, 0}, 5},
+        {"a new bookmark goes at the end", {12, 0, 0, 0}, 5, {{kMark, false, 0}}, {12, 0, 5, 0, 0, 0}, 5},
+        {"Yes removes", {4, 0, 0, 0}, 4, {{kMark, true, IDYES}}, {0, 0}, 4},
+        {"No keeps", {4, 0, 0, 0}, 4, {{kMark, true, IDNO}}, {4, 0, 0, 0}, 4},
+        {"the question comes on every removal until Cancel",
+         {4, 0, 0, 0}, 4,
+         {{kMark, true, IDNO}, {kMark, true, IDYES}, {kMark, false, 0}, {kMark, true, IDYES}},
+         {0, 0}, 4},
+        {"Cancel removes and stops the question for the run",
+         {5, 0, 4, 0, 0, 0}, 4,
+         {{kMark, true, IDCANCEL}, {kPrevious, false, 0}, {kMark, false, 0}, {kMark, false, 0}},
+         {5, 0, 0, 0}, 3},
+        {"removal in the middle closes up", {3, 0, 4, 0, 5, 0, 0, 0}, 4, {{kMark, true, IDYES}},
+         {3, 0, 5, 0, 0, 0}, 4},
+        {"a lesson stored twice loses both", {4, 0, 7, 0, 4, 0, 0, 0}, 4, {{kMark, true, IDYES}},
+         {7, 0, 0, 0}, 4},
+        {"an untouched list is stored as it was", {9, 0, 0, 0}, 4, {{kNext, false, 0}}, {9, 0, 0, 0}, 5},
+        {"no list is stored as two zero bytes", {}, 4, {}, {0, 0}, 4},
+    };
+    for (const BookmarkCase& c : cases) {
+        std::printf("  %s\n", c.what);
+        StoreFixedLesson(c.lesson, 0);
+        if (!c.stored.empty())
+            SetValue(kProductKeyPath, L"Bookmarks", REG_BINARY, c.stored.data(), static_cast<DWORD>(c.stored.size()));
+        Reader reader;
+        if (!Start(&reader)) return false;
+        for (const CommandStep& step : c.steps) {
+            PostMessageW(reader.window, WM_COMMAND, step.command, 0);
+            if (step.asks)
+                AnswerRemoval(reader, step.answer);
+            else
+                Check(WaitForMessageBox(reader.process.dwProcessId, 300) == nullptr, "no question is asked");
+        }
+        CheckEqual(CloseReader(&reader), 0, "exit code");
+        std::vector<BYTE> stored;
+        DWORD type = 0;
+        Check(GetValue(kProductKeyPath, L"Bookmarks", &type, &stored), "Bookmarks is stored");
+        CheckEqual(type, REG_BINARY, "Bookmarks is binary");
+        if (stored != c.expected)
+            std::printf("  Bookmarks: got %s, expected %s\n", Hex(stored).c_str(), Hex(c.expected).c_str());
+        Check(stored == c.expected, "Bookmarks stored at exit");
+        CheckEqual(Stored(L"Lesson"), c.expectedLesson, "Lesson stored at exit");
+    }
+    return true;
+}
+
+namespace {
+
+// The Go menu as it drops down from Alt+G, captured once it holds still;
+// the menu is then closed again.
+Screenshot GoMenuImage(const Reader& reader) {
+    PressKey('G', false, true);
+    HWND popup = nullptr;
+    for (double deadline = NowMs() + 3000; !popup && NowMs() < deadline; Sleep(20)) {
+        HWND found = FindWindowW(L"#32768", nullptr);
+        DWORD owner = 0;
+        if (found) GetWindowThreadProcessId(found, &owner);
+        if (found && owner == reader.process.dwProcessId && IsWindowVisible(found)) popup = found;
+    }
+    Screenshot shot;
+    if (Check(popup != nullptr, "the Go menu drops down")) shot = CaptureStillWindow(popup);
+    PressKey(VK_ESCAPE);  // closes the popup
+    PressKey(VK_ESCAPE);  // leaves the menu bar
+    Sleep(200);
+    return shot;
+}
+
+// The bounding box of the pixels that differ between two images alike in size.
+RECT Difference(const Screenshot& a, const Screenshot& b) {
+    RECT box = {a.width, a.height, -1, -1};
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (a.pixels[static_cast<size_t>(y) * a.width + x] != b.pixels[static_cast<size_t>(y) * a.width + x]) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box;
+}
+
+}  // namespace
+
+E2E_CASE(bookmark_check_mark_on_screen) {
+    StoreFixedLesson(4, 0);
+    Reader reader;
+    if (!StartInFront(&reader)) return false;
+    Screenshot plain = GoMenuImage(reader);
+    PostMessageW(reader.window, WM_COMMAND, CMD_BOOKMARK, 0);
+    Screenshot checked = GoMenuImage(reader);
+    PostMessageW(reader.window, WM_COMMAND, CMD_NEXT, 0);
+    Screenshot afterNext = GoMenuImage(reader);
+    PostMessageW(reader.window, WM_COMMAND, CMD_PREVIOUS, 0);
+    Screenshot afterPrevious = GoMenuImage(reader);
+    PostMessageW(reader.window, WM_COMMAND, CMD_BOOKMARK, 0);
+    AnswerRemoval(reader, IDYES);
+    Screenshot removed = GoMenuImage(reader);
+    CheckEqual(CloseWithKeys(&reader), 0, "exit code");
+    SaveBitmap(checked, L"go-menu-checked.bmp");
+
+    if (!Check(!plain.pixels.empty() && plain.width == checked.width && plain.height == checked.height,
+               "the menu was captured each time at one size"))
+        return false;
+    Check(!SameImage(plain, checked), "bookmarking changes the menu");
+    Check(SameImage(afterNext, plain), "the next lesson's menu shows no check mark");
+    Check(SameImage(afterPrevious, checked), "back on the bookmarked lesson the check mark returns");
+    Check(SameImage(removed, plain), "removing the bookmark takes the check mark away");
+    // The change is a mark in the item's left margin, in one item's band
+    // (the fourth of nine items, two of them separators).
+    RECT diff = Difference(plain, checked);
+    std::printf("  menu %dx%d, check mark drawn in x %ld..%ld, y %ld..%ld\n", plain.width, plain.height,
+                diff.left, diff.right, diff.top, diff.bottom);
+    Check(diff.right <= plain.width / 4, "the mark lies in the left margin");
+    Check(diff.bottom - diff.top < plain.height / 8, "the mark is one item high at most");
+    Check(diff.top > plain.height / 5 && diff.bottom < plain.height / 2, "the mark is on the Bookmark item");
+    return true;
+}
+
+namespace {
+
+// The first visible top-level window of a process, or null in time.
+HWND WaitForProcessWindow(DWORD processId, DWORD milliseconds) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search = {processId, nullptr};
+    for (double deadline = NowMs() + milliseconds; NowMs() < deadline; Sleep(20)) {
+        EnumWindows(
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != s->processId || !IsWindowVisible(window) || GetWindow(window, GW_OWNER)) return TRUE;
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Registered under 19 September 2009, when today's lesson is 4.
+E2E_CASE(second_start_in_front_goes_to_today) {
+    if (!CheckDate(2009, 9, 19)) return false;
+    StoreFixedLesson(50, 7);
+    Reader first;
+    if (!StartInFront(&first)) return false;
+    Reader second;
+    StartReader(&second, false);
+    CheckEqual(WaitForExit(&second), 0, "the second start ends with exit code 0");
+    CheckEqual(CountReaderWindows(), 1, "no second window");
+    Check(GetForegroundWindow() == first.window, "the reader stays in front");
+    CheckEqual(CloseReader(&first), 0, "exit code");
+    CheckEqual(Stored(L"Lesson"), 4, "the reader went to today's lesson");
+    Check(!StoredFixedBit(), "AF_FIXED_LESSON is cleared");
+    CheckEqual(Stored(L"LastPosition"), 0, "today's lesson opens at its first row");
+    return true;
+}
+
+// Registered under 19 September 2009, when today's lesson is 4.
+E2E_CASE(second_start_behind_brings_reader_forward) {
+    if (!CheckDate(2009, 9, 19)) return false;
+    StoreFixedLesson(50, 7);
+    Reader first;
+    if (!Start(&first)) return false;
+    Reader notepad = {};
+    std::wstring commandLine = L"notepad.exe";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (!Check(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &notepad.process) != FALSE,
+               "another program starts")) {
+        KillReader(&first);
+        return false;
+    }
+    notepad.window = WaitForProcessWindow(notepad.process.dwProcessId, 10000);
+    bool inFront = Check(notepad.window && BringToFront(notepad.window), "the other program is in front");
+    if (inFront) {
+        Reader second;
+        StartReader(&second, false);
+        CheckEqual(WaitForExit(&second), 0, "the second start ends with exit code 0");
+        HWND front = nullptr;
+        for (double deadline = NowMs() + 3000; front != first.window && NowMs() < deadline; Sleep(20))
+            front = GetForegroundWindow();
+        Check(front == first.window, "the reader comes to the front");
+        CheckEqual(CountReaderWindows(), 1, "no second window");
+    }
+    if (CloseReader(&notepad) == -999) KillReader(&notepad);
+    CheckEqual(CloseReader(&first), 0, "exit code");
+    CheckEqual(Stored(L"Lesson"), 50, "the lesson stays");
+    Check(StoredFixedBit(), "AF_FIXED_LESSON stays set");
+    CheckEqual(Stored(L"LastPosition"), 7, "the row stays");
+    return true;
+}
+
+// Registered under 19 September 2009: the window on Tishrei 1, saved beside
+// the driver for a person to look at.
+E2E_CASE(screenshot_of_todays_lesson) {
+    if (!CheckDate(2009, 9, 19)) return false;
+    ClearSettings();
+    StorePlacement(kMediumWindow);
+    Reader reader;
+    if (!Start(&reader)) return false;
+    Screenshot shot = CaptureStillWindow(reader.window);
+    CheckEqual(CloseReader(&reader), 0, "exit code");
+    CheckEqual(Stored(L"Lesson"), 4, "the window showed lesson 4");
+
+    // Text is drawn below the toolbar: dark pixels in the text area, in its
+    // upper and its lower half.
+    constexpr BYTE kDark = 0x40;
+    size_t dark[2] = {0, 0};
+    for (int y = shot.height / 5; y < shot.height; ++y)
+        for (int x = 0; x < shot.width * 9 / 10; ++x) {
+            DWORD pixel = shot.pixels[static_cast<size_t>(y) * shot.width + x];
+            if (static_cast<BYTE>(pixel >> 16) <= kDark && static_cast<BYTE>(pixel >> 8) <= kDark &&
+                static_cast<BYTE>(pixel) <= kDark)
+                ++dark[y >= shot.height * 3 / 5];
+        }
+    std::printf("  dark pixels in the text area: %zu above the middle, %zu below\n", dark[0], dark[1]);
+    Check(dark[0] > 1000 && dark[1] > 1000, "the lesson's text fills the window");
+
+    const wchar_t kFile[] = L"screenshot-lesson-4.bmp";
+    if (Check(SaveBitmap(shot, kFile), "the screenshot is saved")) {
+        wchar_t full[MAX_PATH] = {};
+        GetFullPathNameW(kFile, MAX_PATH, full, nullptr);
+        std::printf("  screenshot %dx%d saved as %ls\n", shot.width, shot.height, full);
+    }
+    return true;
+}
+
+namespace {
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+// Milliseconds for a synchronous Next command from `from`: the command
+// returns once the new lesson is laid out and painted. Previous, untimed,
+// goes back before each run.
+double MedianNextMs(HWND window, int runs) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        double start = NowMs();
+        SendMessageW(window, WM_COMMAND, CMD_NEXT, 0);
+        times.push_back(NowMs() - start);
+        SendMessageW(window, WM_COMMAND, CMD_PREVIOUS, 0);
+    }
+    return Median(times);
+}
+
+struct NextBench {
+    const char* what;
+    DWORD from;
+};
+
+}  // namespace
+
+E2E_CASE(bench_next_lesson) {
+    int runs = args.empty() ? 20 : std::stoi(args[0]);
+    const NextBench benches[] = {{"2 to 3, the longest lesson", 2}, {"50 to 51, a typical lesson", 50}};
+    for (const NextBench& bench : benches) {
+        StoreFixedLesson(bench.from, 0, kMediumWindow);
+        Reader reader;
+        if (!Start(&reader)) return false;
+        double ms = MedianNextMs(reader.window, runs);
+        CheckEqual(CloseReader(&reader), 0, "exit code");
+        std::printf("Next from lesson %s, median of %d runs: %.2f ms\n", bench.what, runs, ms);
+        CheckEqual(Stored(L"Lesson"), bench.from, "each run went back");
     }
     return true;
 }
