@@ -4,16 +4,14 @@
 // lesson's size stands in.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <string>
 #include <vector>
 
 #include "app/app_state.h"
 #include "content/lesson_number.h"
 #include "content/lesson_resource.h"
-#include "content/paragraph.h"
 #include "platform/heap.h"
 #include "platform/win.h"
+#include "tests/common/lesson_builder.h"
 #include "view/layout.h"
 #include "view/render.h"
 #include "view/text_view.h"
@@ -22,34 +20,6 @@ namespace {
 
 constexpr int kTypicalWidth = 760;
 constexpr int kTypicalHeight = 620;
-
-size_t LessonSize(const char* text) {
-    size_t cursor = 0;
-    Paragraph p;
-    while (NextParagraph(text, &cursor, &p)) {
-    }
-    return cursor;
-}
-
-char* SyntheticLesson() {
-    std::string bytes = "\xC1";
-    bytes += '\0';
-    bytes += "Shabbat, Tishrei 1, 5770";
-    bytes += '\0';
-    const std::string sentence = "The quick lesson of the day runs on, word after well-chosen word, ";
-    for (int p = 0; p < 26; ++p) {
-        bytes += "\x81";
-        bytes += '\0';
-        std::string text;
-        while (text.size() < 1000) text += sentence;
-        bytes += text;
-        bytes += '\0';
-    }
-    bytes.append(6, '\0');
-    auto* block = static_cast<char*>(HeapBlockAlloc(bytes.size()));
-    std::memcpy(block, bytes.data(), bytes.size());
-    return block;
-}
 
 // The book's lessons, or one synthetic lesson without the book.
 const std::vector<char*>& Book() {
@@ -62,7 +32,7 @@ const std::vector<char*>& Book() {
             if (char* text = LoadLesson(n, &error)) texts.push_back(text);
         }
 #endif
-        if (texts.empty()) texts.push_back(SyntheticLesson());
+        if (texts.empty()) texts.push_back(SyntheticLesson(26));
         return texts;
     }();
     return lessons;

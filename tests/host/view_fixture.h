@@ -6,36 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/heap.h"
+#include "tests/common/lesson_builder.h"
 #include "view/layout.h"
 #include "view/text_view.h"
 #include "view/wide_text.h"
-
-struct Para {
-    uint8_t style;
-    uint8_t format;
-    std::string text;
-};
-
-// A decoded Lesson as a heap block: the paragraphs, the stored EndMarker's
-// three zero bytes and the decoder's tail.
-inline char* MakeLesson(const std::vector<Para>& paragraphs) {
-    std::string bytes;
-    for (const Para& p : paragraphs) {
-        bytes.push_back(static_cast<char>(p.style));
-        bytes.push_back(static_cast<char>(p.format));
-        bytes += p.text;
-        bytes.push_back('\0');
-    }
-    bytes.append(6, '\0');
-    auto* block = static_cast<char*>(HeapBlockAlloc(bytes.size()));
-    std::memcpy(block, bytes.data(), bytes.size());
-    return block;
-}
 
 // Offset of paragraph n's text in a lesson made by MakeLesson.
 inline int TextOffsetOf(const std::vector<Para>& paragraphs, size_t n) {

@@ -10,9 +10,9 @@
 #include "app/app_state.h"
 #include "content/lesson_number.h"
 #include "content/lesson_resource.h"
-#include "content/paragraph.h"
 #include "platform/heap.h"
 #include "platform/win.h"
+#include "tests/common/lesson_builder.h"
 #include "view/layout.h"
 #include "view/render.h"
 #include "view/text_view.h"
@@ -23,35 +23,6 @@ constexpr int kWidths[] = {180, 480, 900};
 constexpr int kAreaHeight = 600;
 constexpr int kBitmapWidth = 1024;
 constexpr int kBitmapHeight = 768;
-
-struct Para {
-    uint8_t style;
-    uint8_t format;
-    std::string text;
-};
-
-char* MakeLesson(const std::vector<Para>& paragraphs) {
-    std::string bytes;
-    for (const Para& p : paragraphs) {
-        bytes.push_back(static_cast<char>(p.style));
-        bytes.push_back(static_cast<char>(p.format));
-        bytes += p.text;
-        bytes.push_back('\0');
-    }
-    bytes.append(6, '\0');
-    auto* block = static_cast<char*>(HeapBlockAlloc(bytes.size()));
-    std::memcpy(block, bytes.data(), bytes.size());
-    return block;
-}
-
-// Bytes of a decoded lesson up to its EndMarker.
-size_t LessonSize(const char* text) {
-    size_t cursor = 0;
-    Paragraph p;
-    while (NextParagraph(text, &cursor, &p)) {
-    }
-    return cursor;
-}
 
 // A memory device with a screen-sized 32-bit bitmap, so drawing really draws.
 class RealDevice : public ::testing::Test {

@@ -10,9 +10,9 @@
 #include "app/app_state.h"
 #include "content/lesson_number.h"
 #include "content/lesson_resource.h"
-#include "content/paragraph.h"
 #include "platform/heap.h"
 #include "platform/win.h"
+#include "tests/common/lesson_builder.h"
 #include "view/layout.h"
 #include "view/render.h"
 #include "view/text_view.h"
@@ -22,35 +22,6 @@ namespace {
 constexpr int kRounds = 40;
 constexpr int kTypicalWidth = 760;   // a maximised window's text area at 1024 × 768
 constexpr int kTypicalHeight = 620;
-
-size_t LessonSize(const char* text) {
-    size_t cursor = 0;
-    Paragraph p;
-    while (NextParagraph(text, &cursor, &p)) {
-    }
-    return cursor;
-}
-
-// A lesson the size of the book's longest, while the book is not built.
-char* SyntheticLesson() {
-    std::string bytes = "\xC1";
-    bytes += '\0';
-    bytes += "Shabbat, Tishrei 1, 5770";
-    bytes += '\0';
-    const std::string sentence = "The quick lesson of the day runs on, word after well-chosen word, ";
-    for (int p = 0; p < 14; ++p) {
-        bytes += "\x81";
-        bytes += '\0';
-        std::string text;
-        while (text.size() < 1000) text += sentence;
-        bytes += text;
-        bytes += '\0';
-    }
-    bytes.append(6, '\0');
-    auto* block = static_cast<char*>(HeapBlockAlloc(bytes.size()));
-    std::memcpy(block, bytes.data(), bytes.size());
-    return block;
-}
 
 // The longest lesson of the book, or the synthetic one; `source` says which.
 char* LongestLesson(std::string* source) {
@@ -75,7 +46,7 @@ char* LongestLesson(std::string* source) {
     if (App.Instance) FreeLibrary(App.Instance);
     App.Instance = nullptr;
     if (!longest) {
-        longest = SyntheticLesson();
+        longest = SyntheticLesson(14);  // the size of the book's longest lesson
         *source = "a synthetic lesson of " + std::to_string(LessonSize(longest)) + " bytes (no book built)";
     } else {
         *source = "lesson " + std::to_string(number) + ", " + std::to_string(longestSize) + " bytes";
