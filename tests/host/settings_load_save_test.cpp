@@ -11,21 +11,10 @@
 #include "app/settings.h"
 #include "index/bookmarks.h"
 #include "platform/heap.h"
+#include "tests/host/settings_fixture.h"
 #include "view/text_view.h"
 
 namespace {
-
-const std::string kProduct = "Software\\Tessaline\\Moravel 5770 (English)";
-
-std::vector<BYTE> Utf16(const std::string& text, bool terminated) {
-    std::vector<BYTE> bytes;
-    for (unsigned char c : text) {
-        bytes.push_back(c);
-        bytes.push_back(0);
-    }
-    if (terminated) bytes.insert(bytes.end(), {0, 0});
-    return bytes;
-}
 
 std::vector<BYTE> Dword(uint32_t value) {
     return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
@@ -37,12 +26,8 @@ std::vector<BYTE> Stored(const std::string& name) {
     return value ? value->bytes : std::vector<BYTE>{0xEE};
 }
 
-class SettingsLoadSaveTest : public ::testing::Test {
+class SettingsLoadSaveTest : public SettingsFixture {
 protected:
-    void SetUp() override {
-        HostResetAll();
-        App = AppState{};
-    }
     void TearDown() override {
         HostHeapFailAfter(-1);
         FreeBookmarks();

@@ -9,30 +9,16 @@
 #include "app/app_state.h"
 #include "app/settings.h"
 #include "platform/heap.h"
+#include "tests/host/settings_fixture.h"
 
 namespace {
 
-const std::string kProduct = "Software\\Tessaline\\Moravel 5770 (English)";
 const std::string kDeveloper = "software\\Quillmark";
-
-std::vector<BYTE> Utf16(const std::string& text, bool terminated) {
-    std::vector<BYTE> bytes;
-    for (unsigned char c : text) {
-        bytes.push_back(c);
-        bytes.push_back(0);
-    }
-    if (terminated) bytes.insert(bytes.end(), {0, 0});
-    return bytes;
-}
 
 std::u16string TextOf(const WCHAR* text) { return text ? std::u16string(text) : u"<null>"; }
 
-class SettingsStoreTest : public ::testing::Test {
+class SettingsStoreTest : public SettingsFixture {
 protected:
-    void SetUp() override {
-        HostResetAll();
-        App = AppState{};
-    }
     void TearDown() override {
         HostHeapFailAfter(-1);
         EXPECT_EQ(HostRegistryOpenKeys(), 0) << "a key was left open";
