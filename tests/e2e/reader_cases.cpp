@@ -1,15 +1,17 @@
 // Reading as a user does: today's lesson by the date, a lesson kept by hand,
-// moving through the book and scrolling. What is seen is the screen and the
-// values the reader stores when it closes: another process cannot read the
-// reader's scroll bar under Wine, but the stored LastPosition is the row at
-// the top when it closed, and the screen shows the same rows and the same
-// scroll bar whenever the reader stands at the same row.
+// moving through the book, scrolling, bookmarks and their check mark, a
+// second start, a screenshot, and the time a move to the next lesson takes.
+// What is seen is the screen, message boxes and the values the reader
+// stores when it closes: another process cannot read the reader's scroll bar
+// or menu under Wine, but the stored LastPosition is the row at the top when
+// it closed, and the screen shows the same rows and the same scroll bar
+// whenever the reader stands at the same row.
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <map>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 #include "tests/e2e/driver.h"
@@ -628,9 +630,9 @@ double Median(std::vector<double> values) {
     return values.empty() ? -1 : values[values.size() / 2];
 }
 
-// Milliseconds for a synchronous Next command from `from`: the command
-// returns once the new lesson is laid out and painted. Previous, untimed,
-// goes back before each run.
+// The median time of a Next command sent synchronously: it returns once the
+// new lesson is loaded, laid out and painted. An untimed Previous goes back
+// after each run.
 double MedianNextMs(HWND window, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
