@@ -53,17 +53,9 @@ int32_t LoadPointSize() {
     return (size < 0 || size > kMaxPointSize) ? 0 : size;
 }
 
-// A lesson the book does not have cannot be reopened; the user's choice is
-// void, so today's lesson is chosen in its place.
-void LoadCurrentLesson() {
-    auto lesson = static_cast<LessonNumber>(ReadNumber(WTXT("Lesson"), 0));
-    if (lesson >= kFirstLesson && lesson <= kLastLesson) {
-        App.Lesson = lesson;
-        return;
-    }
-    App.Lesson = 0;
-    App.Flags &= ~AF_FIXED_LESSON;
-}
+// Only the low 16 bits exist. A lesson the book does not have is kept as it
+// is: the view then says "Resource not found" and Today opens today's lesson.
+void LoadCurrentLesson() { App.Lesson = static_cast<LessonNumber>(ReadNumber(WTXT("Lesson"), 0)); }
 
 void LoadIndexBitmaps() {
     for (int i = 0; i < kIndexBitmapCount; ++i)

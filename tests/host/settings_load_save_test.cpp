@@ -104,13 +104,16 @@ TEST_F(SettingsLoadSaveTest, LongTextsAreCutAndAnEmptyOneLeavesTheFieldEmpty) {
     EXPECT_EQ(HostHeapLiveBlocks(), 0);
 }
 
-TEST_F(SettingsLoadSaveTest, ALessonOutsideTheBookGivesWayToTodaysLesson) {
+// A lesson outside the book is kept (the view says "Resource not found");
+// only its low 16 bits exist.
+TEST_F(SettingsLoadSaveTest, TheLessonIsTakenAsItsLow16Bits) {
     struct Case {
         uint32_t stored;
         LessonNumber lesson;
         bool fixed;
     } cases[] = {
-        {1, 1, true}, {139, 139, true}, {0, 0, false}, {140, 0, false}, {0xFFFFFFFF, 0, false},
+        {1, 1, true}, {139, 139, true}, {0, 0, true}, {140, 140, true}, {0xFFFFFFFF, 0xFFFF, true},
+        {0x10005, 5, true},
     };
     for (const Case& c : cases) {
         HostRegistryClear();
