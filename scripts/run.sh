@@ -22,7 +22,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   done
   sleep 2
   import -window root "$1"
-  xdotool search --name "^Moravel 5770 \(English\)$" windowclose 2>/dev/null || kill $reader
-  wait $reader || true
+  # Close it as a user would (WM_CLOSE), so it saves its settings and ends.
+  wine taskkill /im Moravel5770.exe >/dev/null 2>&1
+  for _ in $(seq 1 50); do kill -0 $reader 2>/dev/null || break; sleep 0.2; done
+  kill $reader 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
 ' _ "$shot"
 echo "No display here: the reader ran in a virtual display. Screenshot: $shot"
