@@ -274,8 +274,10 @@ E2E_CASE(hostile_registry_values) {
          }},
         {"Flags 0xFFFFFFFF", {Dword(L"Flags", 0xFFFFFFFF)}, true},  // fixed, and no Lesson stored
         {"Flags 0xFFFFFFFF on lesson 3", {Dword(L"Flags", 0xFFFFFFFF), Dword(L"Lesson", 3)}, false},
-        {"Flags as REG_BINARY", {Bytes(L"Flags", {0x44, 0, 0x14, 0xD1})}, false},
-        {"Flags as REG_SZ", {Text(L"Flags", L"4")}, false},
+        // Both read as numbers with the fixed-lesson bit set (53676 and 4),
+        // and no Lesson is stored.
+        {"Flags as REG_BINARY", {Bytes(L"Flags", {0x44, 0, 0x14, 0xD1})}, true},
+        {"Flags as REG_SZ", {Text(L"Flags", L"4")}, true},
         {"Top and Left of -32000, minimised",
          {Dword(L"Top", static_cast<DWORD>(-32000)), Dword(L"Left", static_cast<DWORD>(-32000)),
           Dword(L"Width", 160), Dword(L"Height", 28), Dword(L"showCmd", SW_SHOWMINIMIZED)},

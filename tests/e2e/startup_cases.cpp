@@ -245,7 +245,13 @@ E2E_CASE(damaged_start_settings) {
         void (*apply)();
     };
     const Damage damages[] = {
-        {"Flags with every bit set", [] { SetDword(kProductKeyPath, L"Flags", 0xFFFFFFFF); }},
+        // Every bit includes the fixed-lesson bit: give it a lesson to reopen
+        // (a start without one says "Resource not found"; the hostile-registry
+        // case covers that).
+        {"Flags with every bit set", [] {
+             SetDword(kProductKeyPath, L"Flags", 0xFFFFFFFF);
+             SetDword(kProductKeyPath, L"Lesson", 3);
+         }},
         {"gutter as text", [] { SetValue(kDeveloperKeyPath, L"SurroundingGutter", REG_SZ, L"25", 6); }},
         {"gutter as letters", [] { SetValue(kDeveloperKeyPath, L"SurroundingGutter", REG_SZ, L"abc", 8); }},
         {"huge gutter", [] { SetDword(kDeveloperKeyPath, L"SurroundingGutter", 0x7FFFFFFF); }},

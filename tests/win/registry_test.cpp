@@ -130,7 +130,7 @@ TEST_F(RealRegistryTest, DamagedBookmarksAndNumbersOfTheWrongShapeLoadSafely) {
     EXPECT_EQ(App.BookmarkList[0], 5);
     EXPECT_EQ(App.BookmarkList[1], 12);
     EXPECT_EQ(App.BookmarkList[2], 0);
-    EXPECT_EQ(App.Lesson, 0);
+    EXPECT_EQ(App.Lesson, 0xFFFF) << "only the low 16 bits of Lesson exist";
     EXPECT_EQ(App.Flags, kDefaultAppFlags);
     EXPECT_EQ(App.Font.fontAsciiBase, 1488);
     EXPECT_EQ(App.LastPosition, 7);
